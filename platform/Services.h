@@ -1,0 +1,34 @@
+// The program's services, installed once at start-up and reached through
+// one accessor; a test installs the sim's the same way.
+#pragma once
+
+namespace tolvane {
+
+class Registry;
+class ProfileStore;
+class Dialogs;
+class System;
+class Shell;
+class WindowSystem;
+class FrameworkWindow;
+class SettingsManager;
+class ErrorManager;
+
+struct Services {
+    Registry* registry = nullptr;
+    ProfileStore* profile = nullptr;
+    Dialogs* dialogs = nullptr;
+    System* system = nullptr;
+    Shell* shell = nullptr;
+    WindowSystem* windows = nullptr;
+    SettingsManager* settings = nullptr;
+    ErrorManager* errors = nullptr;
+    // The framework's current window of the (one) user-interface thread.
+    FrameworkWindow* currentWindow = nullptr;
+};
+
+// Replaces the installed services; returns the ones it replaced.
+Services Install(const Services& services);
+Services& Current();
+
+}  // namespace tolvane
