@@ -7,7 +7,7 @@
 namespace tolvane {
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
     // The stored value as GetPrivateProfileStringA gives it through a buffer
     // of `bufferSize` bytes (so at most bufferSize - 1 characters); empty

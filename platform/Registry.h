@@ -11,7 +11,13 @@ namespace tolvane {
 enum class RegRoot : std::uint32_t { LocalMachine = 0x80000002u };
 
 // The value types the program writes or understands, with their Windows numbers.
-enum class RegType : std::uint32_t { None = 0, String = 1, ExpandString = 2, Binary = 3, Dword = 4 };
+enum class RegType : std::uint32_t {
+    None = 0,
+    String = 1,
+    ExpandString = 2,
+    Binary = 3,
+    Dword = 4
+};
 
 struct RegistryValue {
     RegType type = RegType::None;
@@ -19,7 +25,7 @@ struct RegistryValue {
 };
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     // Creates the key and any missing parents with write access and no view
     // flag, sets the value and closes the key. Returns the Windows status.

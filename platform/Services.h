@@ -8,6 +8,7 @@ class Registry;
 class ProfileStore;
 class Dialogs;
 class System;
+class FileSystem;
 class Shell;
 class WindowSystem;
 class FrameworkWindow;
@@ -19,6 +20,7 @@ struct Services {
     ProfileStore* profile = nullptr;
     Dialogs* dialogs = nullptr;
     System* system = nullptr;
+    FileSystem* files = nullptr;
     Shell* shell = nullptr;
     WindowSystem* windows = nullptr;
     SettingsManager* settings = nullptr;

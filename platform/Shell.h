@@ -23,7 +23,7 @@ struct ShellExecuteRecord {
 };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // ShellExecuteExA; fills record.process. False when the call fails.
     virtual bool ShellExecuteEx(ShellExecuteRecord& record) = 0;

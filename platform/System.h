@@ -1,5 +1,5 @@
-// Facts about the program and Windows, system errors, debug output, files
-// and paths, and the optional system functions looked up by name.
+// Facts about the program and Windows, system errors, debug output, and the
+// optional system functions looked up by name.
 #pragma once
 
 #include <cstddef>
@@ -20,7 +20,7 @@ struct OsVersion {
 };
 
 class System {
-public:
+  public:
     virtual ~System() = default;
 
     // Program and machine facts; texts come through buffers of `bufferSize`
@@ -39,16 +39,6 @@ public:
 
     // Debug output: one OutputDebugStringA call.
     virtual void OutputDebugString(const std::string& text) = 0;
-
-    // Files and paths.
-    virtual std::string GetCurrentDirectory() = 0;
-    virtual bool SetCurrentDirectory(const std::string& path) = 0;
-    // The short (8.3) form, or the path unchanged when the system gives none.
-    virtual std::string GetShortPathName(const std::string& path) = 0;
-    // True for an existing file-system entry not marked offline (folders too).
-    virtual bool FileExists(const std::string& path) = 0;
-    // True when the path names an existing folder.
-    virtual bool IsDirectory(const std::string& path) = 0;
 
     // "SHGetSpecialFolderPathA" from "shell32.dll", called with the create
     // flag off; `path` holds what the call wrote into its 260-byte buffer.

@@ -24,7 +24,7 @@ struct WindowAttributes {
 // and Height are the window rectangle's corner and size, in dialog units
 // unless Pixels is on.
 class FrameworkWindow {
-public:
+  public:
     virtual ~FrameworkWindow() = default;
     virtual Handle GetHandle() const = 0;
     virtual const WindowAttributes& Attributes() const = 0;
@@ -47,7 +47,7 @@ public:
 // The program's dialog window, built from its definition; controls are
 // reached by their numbers.
 class DialogWindow {
-public:
+  public:
     virtual ~DialogWindow() = default;
     // Creates the window, not yet shown. False when it cannot be created.
     virtual bool Open() = 0;

@@ -19,7 +19,7 @@ struct MonitorInfo {
 };
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     // One window.

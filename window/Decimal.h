@@ -8,9 +8,11 @@
 namespace tolvane {
 
 class Decimal {
-public:
+  public:
     constexpr Decimal() = default;
-    static constexpr Decimal FromScaled(std::int64_t tenThousandths) { return Decimal(tenThousandths); }
+    static constexpr Decimal FromScaled(std::int64_t tenThousandths) {
+        return Decimal(tenThousandths);
+    }
     static constexpr Decimal FromInt(std::int64_t n) { return Decimal(n * 10000); }
     constexpr std::int64_t Scaled() const { return scaled_; }
 
@@ -18,10 +20,14 @@ public:
     friend constexpr bool operator!=(Decimal a, Decimal b) { return a.scaled_ != b.scaled_; }
     friend constexpr bool operator<(Decimal a, Decimal b) { return a.scaled_ < b.scaled_; }
     friend constexpr bool operator>(Decimal a, Decimal b) { return a.scaled_ > b.scaled_; }
-    friend constexpr Decimal operator+(Decimal a, Decimal b) { return Decimal(a.scaled_ + b.scaled_); }
-    friend constexpr Decimal operator-(Decimal a, Decimal b) { return Decimal(a.scaled_ - b.scaled_); }
+    friend constexpr Decimal operator+(Decimal a, Decimal b) {
+        return Decimal(a.scaled_ + b.scaled_);
+    }
+    friend constexpr Decimal operator-(Decimal a, Decimal b) {
+        return Decimal(a.scaled_ - b.scaled_);
+    }
 
-private:
+  private:
     constexpr explicit Decimal(std::int64_t scaled) : scaled_(scaled) {}
     std::int64_t scaled_ = 0;
 };

@@ -22,7 +22,7 @@ struct TMonitor {
 };
 
 class KWWindowPlacementClass {
-public:
+  public:
     KWWindowPlacementClass();
     ~KWWindowPlacementClass();
     KWWindowPlacementClass(const KWWindowPlacementClass&) = delete;

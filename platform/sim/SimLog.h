@@ -8,12 +8,12 @@
 namespace tolvane::sim {
 
 class SimLog {
-public:
+  public:
     void Add(std::string entry) { entries_.push_back(std::move(entry)); }
     const std::vector<std::string>& Entries() const { return entries_; }
     void Clear() { entries_.clear(); }
 
-private:
+  private:
     std::vector<std::string> entries_;
 };
 

@@ -1,6 +1,6 @@
-#include "platform/Text.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/Text.h"
 
 namespace tolvane::text {
 namespace {
@@ -24,8 +24,9 @@ TEST(Text, ToNumberAcceptsOnlyWholeNumbers) {
         const char* text;
         long long value;
     };
-    const Case cases[] = {{"300", 300}, {" -12 ", -12}, {"+7", 7}, {"", 0},   {"Yes", 0},
-                          {"12a", 0},   {"-", 0},       {"1 2", 0}, {"0", 0}, {"2147483648", 2147483648LL}};
+    const Case cases[] = {
+        {"300", 300}, {" -12 ", -12}, {"+7", 7},  {"", 0},  {"Yes", 0},
+        {"12a", 0},   {"-", 0},       {"1 2", 0}, {"0", 0}, {"2147483648", 2147483648LL}};
     for (const Case& c : cases) EXPECT_EQ(ToNumber(c.text), c.value) << c.text;
 }
 
