@@ -26,15 +26,14 @@ class Shell {
   public:
     virtual ~Shell() = default;
     // ShellExecuteExA; fills record.process. False when the call fails.
-    virtual bool ShellExecuteEx(ShellExecuteRecord& record) = 0;
+    virtual bool ExecuteEx(ShellExecuteRecord& record) = 0;
     // ShellExecuteA; its instance value (above 32 is success).
-    virtual std::int32_t ShellExecute(Handle owner, const std::string& verb,
-                                      const std::string& file,
-                                      const std::optional<std::string>& parameters,
-                                      const std::string& directory, std::int32_t show) = 0;
-    virtual std::uint32_t WaitForSingleObject(Handle object, std::uint32_t milliseconds) = 0;
-    virtual bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) = 0;
-    virtual bool CloseHandle(Handle object) = 0;
+    virtual std::int32_t Execute(Handle owner, const std::string& verb, const std::string& file,
+                                 const std::optional<std::string>& parameters,
+                                 const std::string& directory, std::int32_t show) = 0;
+    virtual std::uint32_t Wait(Handle object, std::uint32_t milliseconds) = 0;
+    virtual bool ExitCode(Handle process, std::uint32_t& exitCode) = 0;
+    virtual bool Close(Handle object) = 0;
 };
 
 }  // namespace tolvane

@@ -22,24 +22,24 @@ const SimFileSystem::Entry* SimFileSystem::Find(const std::string& path) const {
     return it == entries_.end() ? nullptr : &it->second;
 }
 
-bool SimFileSystem::SetCurrentDirectory(const std::string& path) {
+bool SimFileSystem::ChangeDirectory(const std::string& path) {
     const Entry* e = Find(path);
     if (e == nullptr || !e->folder) return false;
     current_ = path;
     return true;
 }
 
-std::string SimFileSystem::GetShortPathName(const std::string& path) {
+std::string SimFileSystem::ShortPath(const std::string& path) {
     const Entry* e = Find(path);
     return e != nullptr && !e->shortPath.empty() ? e->shortPath : path;
 }
 
-bool SimFileSystem::FileExists(const std::string& path) {
+bool SimFileSystem::Exists(const std::string& path) {
     const Entry* e = Find(path);
     return e != nullptr && !e->offline;
 }
 
-bool SimFileSystem::IsDirectory(const std::string& path) {
+bool SimFileSystem::IsFolder(const std::string& path) {
     const Entry* e = Find(path);
     return e != nullptr && e->folder;
 }

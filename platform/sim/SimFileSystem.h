@@ -15,11 +15,11 @@ class SimFileSystem : public FileSystem {
     void AddFolder(const std::string& path, const std::string& shortPath = "");
     void MarkOffline(const std::string& path);
 
-    std::string GetCurrentDirectory() override { return current_; }
-    bool SetCurrentDirectory(const std::string& path) override;
-    std::string GetShortPathName(const std::string& path) override;
-    bool FileExists(const std::string& path) override;
-    bool IsDirectory(const std::string& path) override;
+    std::string CurrentDirectory() override { return current_; }
+    bool ChangeDirectory(const std::string& path) override;
+    std::string ShortPath(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+    bool IsFolder(const std::string& path) override;
 
     std::string current_ = "C:\\Work";
 

@@ -6,7 +6,7 @@
 
 namespace tolvane::win32 {
 
-std::string Win32FileSystem::GetCurrentDirectory() {
+std::string Win32FileSystem::CurrentDirectory() {
     DWORD size = ::GetCurrentDirectoryA(0, nullptr);
     if (size == 0) return std::string();
     std::vector<char> buffer(size + 1);
@@ -14,11 +14,11 @@ std::string Win32FileSystem::GetCurrentDirectory() {
     return got == 0 || got >= buffer.size() ? std::string() : std::string(buffer.data(), got);
 }
 
-bool Win32FileSystem::SetCurrentDirectory(const std::string& path) {
+bool Win32FileSystem::ChangeDirectory(const std::string& path) {
     return ::SetCurrentDirectoryA(path.c_str()) != 0;
 }
 
-std::string Win32FileSystem::GetShortPathName(const std::string& path) {
+std::string Win32FileSystem::ShortPath(const std::string& path) {
     DWORD size = ::GetShortPathNameA(path.c_str(), nullptr, 0);
     if (size == 0) return path;
     std::vector<char> buffer(size + 1);
@@ -26,12 +26,12 @@ std::string Win32FileSystem::GetShortPathName(const std::string& path) {
     return got == 0 || got >= buffer.size() ? path : std::string(buffer.data(), got);
 }
 
-bool Win32FileSystem::FileExists(const std::string& path) {
+bool Win32FileSystem::Exists(const std::string& path) {
     DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_OFFLINE) == 0;
 }
 
-bool Win32FileSystem::IsDirectory(const std::string& path) {
+bool Win32FileSystem::IsFolder(const std::string& path) {
     DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
