@@ -10,10 +10,12 @@ class ProfileStore {
   public:
     virtual ~ProfileStore() = default;
     // The stored value as GetPrivateProfileStringA gives it through a buffer
-    // of `bufferSize` bytes (so at most bufferSize - 1 characters); empty
-    // when the file, section or key is missing.
+    // of `bufferSize` bytes (so at most bufferSize - 1 characters);
+    // `defaultValue` (without its trailing spaces) when the file, section or
+    // key is missing.
     virtual std::string ReadString(const std::string& file, const std::string& section,
-                                   const std::string& key, std::size_t bufferSize) = 0;
+                                   const std::string& key, const std::string& defaultValue,
+                                   std::size_t bufferSize) = 0;
     // Writes key=value, creating the file and section when missing. False on failure.
     virtual bool WriteString(const std::string& file, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
