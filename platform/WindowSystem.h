@@ -49,9 +49,10 @@ class WindowSystem {
     virtual std::int32_t SystemMetric(std::int32_t index) = 0;
     virtual bool WorkArea(Rect& rect) = 0;  // SPI_GETWORKAREA
 
-    // Monitors, through functions looked up in "User32.dll" at each use.
+    // Monitors, through functions looked up in "User32.dll" at each use (the
+    // names steer clear of the macros of <windows.h>, such as EnumMonitors).
     // The visitor returns false to stop the enumeration.
-    virtual Lookup EnumMonitors(const std::function<bool(Handle)>& visit) = 0;
+    virtual Lookup EnumerateMonitors(const std::function<bool(Handle)>& visit) = 0;
     // `ok` tells whether GetMonitorInfoA itself succeeded.
     virtual Lookup MonitorInfoOf(Handle monitor, bool& ok, MonitorInfo& info) = 0;
     virtual Lookup NearestMonitor(Handle window, std::uint32_t flags, Handle& monitor) = 0;
