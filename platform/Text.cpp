@@ -15,6 +15,12 @@ std::string Cut(const std::string& s, std::size_t capacity) {
     return s.size() > capacity ? s.substr(0, capacity) : s;
 }
 
+std::string Pad(const std::string& s, std::size_t width) {
+    std::string out = Cut(s, width);
+    out.resize(width, ' ');
+    return out;
+}
+
 std::string Upper(const std::string& s) {
     std::string out = s;
     for (char& c : out) {

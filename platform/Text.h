@@ -17,6 +17,10 @@ bool IsBlank(const std::string& s);
 // The first `capacity` characters of the text.
 std::string Cut(const std::string& s, std::size_t capacity);
 
+// The text cut to `width` characters and padded on the right with spaces to
+// exactly that width: the stored form of a fixed-width text.
+std::string Pad(const std::string& s, std::size_t width);
+
 // Single-byte upper case of a to z; every other byte stays as it is.
 std::string Upper(const std::string& s);
 
