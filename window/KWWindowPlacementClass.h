@@ -2,6 +2,7 @@
 // of it, or inside its MDI parent.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,18 @@ class KWWindowPlacementClass {
     // Places the framework's current window.
     void FixWindowPosition();
 
+    // The steps of FixWindowPosition, in the order it reaches them.
+    std::uint8_t GetMonitors();
+    void GetWindowMetrics();
+    void FitToMonitors();
+    void FitToMDIParent();
+    void MoveToBestMonitor();
+    // How WINDOWRECT lies on the record's work area: 1 inside, 255 partly,
+    // 0 outside; stored in CONTAINSWINDOW together with PERCENT.
+    std::uint8_t MonitorCoverage(TMonitor& record);
+    // The share of `window`'s area inside `area`, in percent.
+    static Decimal VisiblePercent(const Rect& window, const Rect& area);
+
     OwnedList<TMonitor> MONITORS;
     std::uint8_t FIXTOPRIMARYMONITOR = 0;
     std::uint8_t FIXNONMDITOAPPFRAME = 0;
@@ -54,6 +67,10 @@ class KWWindowPlacementClass {
     Decimal TOTALPERCENT;
     Decimal SHOWMINPERCENT;
     std::uint8_t SHOWALLWINDOW = 0;
+
+  private:
+    // How many records, from the first, a top-level window is judged against.
+    std::size_t JudgedMonitors() const;
 };
 
 }  // namespace tolvane
