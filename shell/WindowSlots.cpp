@@ -1,19 +1,27 @@
-// The window services of the shell object. They answer neutrally until the
-// window enumeration is wired in.
+// The window services of the shell object, slots 4 and 5 of its operation
+// table, over the window information report.
 #include "shell/KWShellClass.h"
+#include "window/WindowReport.h"
 
 namespace tolvane {
 
-std::int32_t KWShellClass::FindTopWindow(const std::string&, Flag, Flag) { return 0; }
-
-void KWShellClass::DebugWindowInfo(const std::string&) {}
-
-std::int32_t KWShellClass::GetTopWindows() {
-    return TOPWINDOWS ? static_cast<std::int32_t>(TOPWINDOWS->size()) : 0;
+std::int32_t KWShellClass::FindTopWindow(const std::string& searchText, Flag byTitle,
+                                         Flag exactMatch) {
+    return windowinfo::FindTopWindow(*this, searchText, byTitle, exactMatch);
 }
 
-std::string KWShellClass::GetWindowModuleName(Handle) { return std::string(); }
+void KWShellClass::DebugWindowInfo(const std::string& caller) {
+    windowinfo::DebugWindowInfo(*this, caller);
+}
 
-std::int32_t KWShellClass::GetWindowProcessID(Handle) { return 0; }
+std::int32_t KWShellClass::GetTopWindows() { return windowinfo::GetTopWindows(*this); }
+
+std::string KWShellClass::GetWindowModuleName(Handle window) {
+    return windowinfo::GetWindowModuleName(window);
+}
+
+std::int32_t KWShellClass::GetWindowProcessID(Handle window) {
+    return windowinfo::GetWindowProcessID(window);
+}
 
 }  // namespace tolvane
