@@ -3,8 +3,9 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
+
+#include "platform/win32/Library.h"
 
 namespace tolvane::win32 {
 
@@ -18,31 +19,6 @@ Handle ToHandle(T h) {
 }
 
 Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
-
-// A library loaded for one call and released when the call ends.
-class Library {
-  public:
-    explicit Library(const char* name) : module_(::LoadLibraryA(name)) {}
-    ~Library() {
-        if (module_ != nullptr) ::FreeLibrary(module_);
-    }
-    Library(const Library&) = delete;
-    Library& operator=(const Library&) = delete;
-    bool Loaded() const { return module_ != nullptr; }
-    template <typename F>
-    F Function(const char* name) const {
-        // GetProcAddress hands back a generic function pointer; the caller
-        // names the real signature.
-        FARPROC p = ::GetProcAddress(module_, name);
-        F f;
-        static_assert(sizeof(f) == sizeof(p), "function pointer sizes differ");
-        std::memcpy(&f, &p, sizeof(f));
-        return f;
-    }
-
-  private:
-    HMODULE module_;
-};
 
 // A process handle closed when it goes out of scope.
 class ProcessHandle {
@@ -136,7 +112,7 @@ Lookup Win32WindowSystem::ModuleFileName(Handle window, std::size_t bufferSize, 
     path.clear();
     Library psapi("Psapi.dll");
     if (!psapi.Loaded()) return Lookup::NoLibrary;
-    auto getModuleFileNameEx = psapi.Function<GetModuleFileNameExAFn>("GetModuleFileNameExA");
+    auto getModuleFileNameEx = psapi.Find<GetModuleFileNameExAFn>("GetModuleFileNameExA");
     if (getModuleFileNameEx == nullptr) return Lookup::NoFunction;
     DWORD processId = 0;
     ::GetWindowThreadProcessId(ToHwnd(window), &processId);
@@ -164,7 +140,7 @@ bool Win32WindowSystem::WorkArea(Rect& rect) {
 Lookup Win32WindowSystem::EnumerateMonitors(const std::function<bool(Handle)>& visit) {
     Library user32("User32.dll");
     if (!user32.Loaded()) return Lookup::NoLibrary;
-    auto enumDisplayMonitors = user32.Function<EnumDisplayMonitorsFn>("EnumDisplayMonitors");
+    auto enumDisplayMonitors = user32.Find<EnumDisplayMonitorsFn>("EnumDisplayMonitors");
     if (enumDisplayMonitors == nullptr) return Lookup::NoFunction;
     enumDisplayMonitors(nullptr, nullptr, VisitMonitor, reinterpret_cast<LPARAM>(&visit));
     return Lookup::Called;
@@ -174,7 +150,7 @@ Lookup Win32WindowSystem::MonitorInfoOf(Handle monitor, bool& ok, MonitorInfo& i
     ok = false;
     Library user32("User32.dll");
     if (!user32.Loaded()) return Lookup::NoLibrary;
-    auto getMonitorInfo = user32.Function<GetMonitorInfoAFn>("GetMonitorInfoA");
+    auto getMonitorInfo = user32.Find<GetMonitorInfoAFn>("GetMonitorInfoA");
     if (getMonitorInfo == nullptr) return Lookup::NoFunction;
     MONITORINFOEXA mi{};
     mi.cbSize = sizeof(mi);  // 72: the extended record with the device name
@@ -194,7 +170,7 @@ Lookup Win32WindowSystem::NearestMonitor(Handle window, std::uint32_t flags, Han
     monitor = 0;
     Library user32("User32.dll");
     if (!user32.Loaded()) return Lookup::NoLibrary;
-    auto monitorFromWindow = user32.Function<MonitorFromWindowFn>("MonitorFromWindow");
+    auto monitorFromWindow = user32.Find<MonitorFromWindowFn>("MonitorFromWindow");
     if (monitorFromWindow == nullptr) return Lookup::NoFunction;
     monitor = ToHandle(monitorFromWindow(ToHwnd(window), flags));
     return Lookup::Called;
