@@ -1,0 +1,25 @@
+# Fails when the program imports any of the system functions that it must
+# look up by name at run time. Run as:
+#   cmake -DOBJDUMP=... -DPROGRAM=... -P NoImports.cmake
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${OBJDUMP} -p ${PROGRAM} failed: ${rc}")
+endif()
+# The import table must have been read at all.
+string(TOUPPER "${dump}" upper)
+if(NOT upper MATCHES "DLL NAME: USER32.DLL")
+    message(FATAL_ERROR "no user32 imports found in ${PROGRAM}")
+endif()
+set(found "")
+foreach(name MonitorFromWindow EnumDisplayMonitors GetMonitorInfoA GetModuleFileNameExA)
+    if(dump MATCHES "[ \t]${name}[\r\n]")
+        list(APPEND found ${name})
+    endif()
+endforeach()
+if(upper MATCHES "DLL NAME: PSAPI.DLL")
+    list(APPEND found "Psapi.dll")
+endif()
+if(found)
+    message(FATAL_ERROR "${PROGRAM} imports ${found}")
+endif()
+message(STATUS "${PROGRAM} imports none of the looked-up functions")
