@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct FormatCase {
     std::vector<Op> ops;
     const char* after;  // nullptr: still no file
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.what; }
 
 class IniFileFormat : public ::testing::TestWithParam<FormatCase> {};
 
@@ -108,6 +111,8 @@ struct ReadCase {
     std::size_t buffer;
     const char* expected;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.what; }
 
 class IniFileRead : public ::testing::TestWithParam<ReadCase> {};
 

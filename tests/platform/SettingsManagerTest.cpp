@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -93,6 +94,11 @@ struct SaveCase {
     const char* file;
 };
 
+void PrintTo(const SaveCase& c, std::ostream* os) {
+    *os << "maximized " << c.maximized << ", minimized " << c.minimized << ", resizable "
+        << c.resizable;
+}
+
 class SaveWindowPosition : public SettingsManagerTest,
                            public ::testing::WithParamInterface<SaveCase> {};
 
@@ -130,6 +136,8 @@ struct RestoreCase {
     bool resizable;
     const char* calls;
 };
+
+void PrintTo(const RestoreCase& c, std::ostream* os) { *os << c.what; }
 
 class RestoreWindowPosition : public SettingsManagerTest,
                               public ::testing::WithParamInterface<RestoreCase> {};
