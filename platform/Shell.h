@@ -25,7 +25,8 @@ struct ShellExecuteRecord {
 class Shell {
   public:
     virtual ~Shell() = default;
-    // ShellExecuteExA; fills record.process. False when the call fails.
+    // ShellExecuteExA; fills record.process. False when the call fails, with
+    // the reason in the thread's last error.
     virtual bool ExecuteEx(ShellExecuteRecord& record) = 0;
     // ShellExecuteA; its instance value (above 32 is success).
     virtual std::int32_t Execute(Handle owner, const std::string& verb, const std::string& file,

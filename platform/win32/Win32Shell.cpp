@@ -17,6 +17,36 @@ HANDLE ToHandle(Handle h) { return reinterpret_cast<HANDLE>(static_cast<std::int
 HWND ToWindow(Handle h) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(h)); }
 Handle FromHandle(HANDLE h) { return static_cast<Handle>(reinterpret_cast<std::intptr_t>(h)); }
 
+// The system error code for a shell error value (SE_ERR_*) in hInstApp.
+DWORD ErrorOfShellValue(std::intptr_t value) {
+    switch (value) {
+        case 0:
+        case SE_ERR_OOM:
+            return ERROR_NOT_ENOUGH_MEMORY;
+        case SE_ERR_FNF:
+            return ERROR_FILE_NOT_FOUND;
+        case SE_ERR_PNF:
+            return ERROR_PATH_NOT_FOUND;
+        case SE_ERR_ACCESSDENIED:
+            return ERROR_ACCESS_DENIED;
+        case ERROR_BAD_FORMAT:
+            return ERROR_BAD_FORMAT;
+        case SE_ERR_SHARE:
+            return ERROR_SHARING_VIOLATION;
+        case SE_ERR_ASSOCINCOMPLETE:
+        case SE_ERR_NOASSOC:
+            return ERROR_NO_ASSOCIATION;
+        case SE_ERR_DDETIMEOUT:
+        case SE_ERR_DDEFAIL:
+        case SE_ERR_DDEBUSY:
+            return ERROR_DDE_FAIL;
+        case SE_ERR_DLLNOTFOUND:
+            return ERROR_DLL_NOT_FOUND;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 bool Win32Shell::ExecuteEx(ShellExecuteRecord& record) {
@@ -32,6 +62,11 @@ bool Win32Shell::ExecuteEx(ShellExecuteRecord& record) {
     info.hProcess = nullptr;
     const bool ok = ::ShellExecuteExA(&info) != FALSE;
     record.process = ok ? FromHandle(info.hProcess) : 0;
+    if (!ok && ::GetLastError() == ERROR_SUCCESS) {
+        // The shell's own error window can leave the thread's last error at
+        // 0 (Wine does); the reason is still in hInstApp.
+        ::SetLastError(ErrorOfShellValue(reinterpret_cast<std::intptr_t>(info.hInstApp)));
+    }
     return ok;
 }
 
