@@ -25,6 +25,14 @@ const char kSaved[] =
     "[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=20\r\nYPos=30\r\n"
     "Loc:ODBCPath=C:\\Drivers\\c4otSDX.dll\r\nLoc:DriverName=Mine\r\nLoc:RunODBCAdmin=0\r\n";
 
+sim::SimFileAnswer Answer(bool cancelled, const std::string& path, const std::string& browseTo) {
+    sim::SimFileAnswer answer;
+    answer.result.cancelled = cancelled;
+    answer.result.path = path;
+    answer.browseTo = browseTo;
+    return answer;
+}
+
 Rect WindowRect(sim::SimWindowSystem& windows, Handle handle) {
     Rect r;
     windows.WindowRect(handle, r);
@@ -131,7 +139,7 @@ TEST_F(ControllerTest, CancelRightAfterStartSavesWhatWasRead) {
 
 TEST_F(ControllerTest, BrowseShowsTheChosenFileAndKeepsTheDirectory) {
     sim::SimDialogWindow& w = dialogs.mainWindow;
-    dialogs.fileAnswers.push_back({{false, "C:\\Drivers\\c4otRDX.dll"}, "C:\\Drivers"});
+    dialogs.fileAnswers.push_back(Answer(false, "C:\\Drivers\\c4otRDX.dll", "C:\\Drivers"));
     w.Press(3)
         .Then([&] {
             EXPECT_EQ(w.ControlText(2), "C:\\Drivers\\c4otRDX.dll");
@@ -152,7 +160,7 @@ TEST_F(ControllerTest, BrowseShowsTheChosenFileAndKeepsTheDirectory) {
 
 TEST_F(ControllerTest, ACancelledBrowseEmptiesThePath) {
     sim::SimDialogWindow& w = dialogs.mainWindow;
-    dialogs.fileAnswers.push_back({{true, ""}, "C:\\Drivers"});
+    dialogs.fileAnswers.push_back(Answer(true, "", "C:\\Drivers"));
     w.Type(2, "C:\\Drivers\\c4otSDX.dll")
         .Then([&] { w.displays.clear(); })
         .Press(3)
