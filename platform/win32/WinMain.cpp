@@ -1,13 +1,14 @@
 // Tolvane.exe's entry: puts the Win32 services in place and runs the program.
 #include <windows.h>
 
-#include "app/resource.h"
+#include "app/Program.h"
 #include "platform/Services.h"
-#include "platform/Window.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ProfileStore.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32System.h"
 #include "platform/win32/Win32WindowSystem.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -15,22 +16,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32Registry registry;
     win32::Win32ProfileStore profile;
     win32::Win32Dialogs dialogs(instance);
+    win32::Win32System system;
     win32::Win32FileSystem files;
+    win32::Win32Shell shell;
     win32::Win32WindowSystem windows;
     Services services;
     services.registry = &registry;
     services.profile = &profile;
     services.dialogs = &dialogs;
+    services.system = &system;
     services.files = &files;
+    services.shell = &shell;
     services.windows = &windows;
     Install(services);
-
-    auto window = dialogs.CreateMainWindow();
-    if (!window->Open()) return 1;
-    window->SetFocus(IDC_ODBCPATH_PROMPT);
-    window->RunEventLoop([&](int control) {
-        if (control == IDC_CANCEL) window->Close();
-    });
-    window->Destroy();
+    // The program sets no exit code of its own.
+    RunProgram();
     return 0;
 }
