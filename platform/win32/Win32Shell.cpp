@@ -17,34 +17,43 @@ HANDLE ToHandle(Handle h) { return reinterpret_cast<HANDLE>(static_cast<std::int
 HWND ToWindow(Handle h) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(h)); }
 Handle FromHandle(HANDLE h) { return static_cast<Handle>(reinterpret_cast<std::intptr_t>(h)); }
 
-// The system error code for a shell error value (SE_ERR_*) in hInstApp.
-DWORD ErrorOfShellValue(std::intptr_t value) {
-    switch (value) {
-        case 0:
-        case SE_ERR_OOM:
-            return ERROR_NOT_ENOUGH_MEMORY;
-        case SE_ERR_FNF:
-            return ERROR_FILE_NOT_FOUND;
-        case SE_ERR_PNF:
-            return ERROR_PATH_NOT_FOUND;
-        case SE_ERR_ACCESSDENIED:
-            return ERROR_ACCESS_DENIED;
-        case ERROR_BAD_FORMAT:
-            return ERROR_BAD_FORMAT;
-        case SE_ERR_SHARE:
-            return ERROR_SHARING_VIOLATION;
-        case SE_ERR_ASSOCINCOMPLETE:
-        case SE_ERR_NOASSOC:
-            return ERROR_NO_ASSOCIATION;
-        case SE_ERR_DDETIMEOUT:
-        case SE_ERR_DDEFAIL:
-        case SE_ERR_DDEBUSY:
-            return ERROR_DDE_FAIL;
-        case SE_ERR_DLLNOTFOUND:
-            return ERROR_DLL_NOT_FOUND;
-        default:
-            return 0;
+// The shell's error value (SE_ERR_*, left in hInstApp) with the system
+// codes that stand for it; the first is the one to use when the thread's
+// last error names none of them.
+constexpr DWORD kElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED
+
+struct ShellError {
+    std::intptr_t value;
+    DWORD codes[3];
+};
+constexpr ShellError kShellErrors[] = {
+    {0, {ERROR_NOT_ENOUGH_MEMORY, ERROR_OUTOFMEMORY, 0}},
+    {SE_ERR_FNF, {ERROR_FILE_NOT_FOUND, 0, 0}},
+    {SE_ERR_PNF, {ERROR_PATH_NOT_FOUND, 0, 0}},
+    {SE_ERR_ACCESSDENIED, {ERROR_ACCESS_DENIED, ERROR_CANCELLED, kElevationRequired}},
+    {SE_ERR_OOM, {ERROR_NOT_ENOUGH_MEMORY, ERROR_OUTOFMEMORY, 0}},
+    {ERROR_BAD_FORMAT, {ERROR_BAD_FORMAT, ERROR_BAD_EXE_FORMAT, 0}},
+    {SE_ERR_SHARE, {ERROR_SHARING_VIOLATION, 0, 0}},
+    {SE_ERR_ASSOCINCOMPLETE, {ERROR_NO_ASSOCIATION, 0, 0}},
+    {SE_ERR_DDETIMEOUT, {ERROR_DDE_FAIL, 0, 0}},
+    {SE_ERR_DDEFAIL, {ERROR_DDE_FAIL, 0, 0}},
+    {SE_ERR_DDEBUSY, {ERROR_DDE_FAIL, 0, 0}},
+    {SE_ERR_NOASSOC, {ERROR_NO_ASSOCIATION, 0, 0}},
+    {SE_ERR_DLLNOTFOUND, {ERROR_DLL_NOT_FOUND, 0, 0}},
+};
+
+// The reason for a failed start. The shell's own error window can leave
+// the thread's last error at a value of its own (Wine does: 0, or a code
+// from the window's teardown); the shell's error value still tells.
+DWORD FailureReason(DWORD lastError, std::intptr_t shellValue) {
+    for (const ShellError& e : kShellErrors) {
+        if (e.value != shellValue) continue;
+        for (DWORD code : e.codes) {
+            if (code != 0 && code == lastError) return lastError;
+        }
+        return e.codes[0];
     }
+    return lastError;
 }
 
 }  // namespace
@@ -62,10 +71,9 @@ bool Win32Shell::ExecuteEx(ShellExecuteRecord& record) {
     info.hProcess = nullptr;
     const bool ok = ::ShellExecuteExA(&info) != FALSE;
     record.process = ok ? FromHandle(info.hProcess) : 0;
-    if (!ok && ::GetLastError() == ERROR_SUCCESS) {
-        // The shell's own error window can leave the thread's last error at
-        // 0 (Wine does); the reason is still in hInstApp.
-        ::SetLastError(ErrorOfShellValue(reinterpret_cast<std::intptr_t>(info.hInstApp)));
+    if (!ok) {
+        ::SetLastError(
+            FailureReason(::GetLastError(), reinterpret_cast<std::intptr_t>(info.hInstApp)));
     }
     return ok;
 }
