@@ -56,9 +56,10 @@ std::vector<Line> Parse(const std::string& content) {
         if (body.empty()) {
             line.kind = Kind::Blank;
         } else if (body[0] == '[' && body.find(']') != std::string::npos) {
-            // The name runs to the last closing bracket, spaces and all.
+            // The name runs to the last closing bracket; spaces around it
+            // do not count, as for the profile functions.
             line.kind = Kind::Section;
-            line.name = body.substr(1, body.rfind(']') - 1);
+            line.name = Trim(body.substr(1, body.rfind(']') - 1));
         } else {
             line.kind = Kind::Key;
             std::size_t eq = body.find('=');
