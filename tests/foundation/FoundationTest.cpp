@@ -275,7 +275,7 @@ TEST_F(Foundation, DestructionStepsReleaseEveryListAndText) {
 TEST_F(Foundation, ProbesGatherTheFacts) {
     sim.system.moduleFileName = "C:\\Tools\\app.exe";
     sim.system.version = OsVersion{6, 1, 7601, 2, "Service Pack 1"};
-    sim.registry.Set(kPolicyKey, "EnableLUA", Dword(1));
+    sim.registry.Set(RegRoot::LocalMachine, kPolicyKey, "EnableLUA", Dword(1));
     KWWindowsClass w;
     EXPECT_EQ(w.EXENAME, "C:\\Tools\\app.exe");
     EXPECT_EQ(w.PROGPATH, "C:\\Tools");
@@ -294,11 +294,13 @@ TEST_F(Foundation, ProbesGatherTheFacts) {
     EXPECT_EQ(w.QueryOSVersion(), "6.1");
     EXPECT_EQ(sim.system.moduleBufferSizes.front(), 260u);
     EXPECT_EQ(sim.system.versionRecordSizes.front(), 148u);
-    ASSERT_FALSE(sim.registry.reads.empty());
-    EXPECT_EQ(sim.registry.reads[0].root, RegRoot::LocalMachine);
-    EXPECT_EQ(sim.registry.reads[0].keyPath, kPolicyKey);
-    EXPECT_EQ(sim.registry.reads[0].name, "EnableLUA");
-    EXPECT_EQ(sim.registry.reads[0].access, 0x20001u);
+    ASSERT_FALSE(sim.registry.calls.empty());
+    const sim::SimRegistryCall& read = sim.registry.calls[0];
+    EXPECT_FALSE(read.write);
+    EXPECT_EQ(read.root, RegRoot::LocalMachine);
+    EXPECT_EQ(read.path, kPolicyKey);
+    EXPECT_EQ(read.name, "EnableLUA");
+    EXPECT_EQ(read.access, 0x20001u);
 }
 
 TEST_F(Foundation, VersionDecidesVistaAndIsReturnedAsText) {
@@ -315,7 +317,7 @@ TEST_F(Foundation, VersionDecidesVistaAndIsReturnedAsText) {
         EXPECT_EQ(w.QueryOSVersion(), c.text);
     }
     // The policy is read on older systems too.
-    EXPECT_EQ(sim.registry.reads.size(), 6u);
+    EXPECT_EQ(sim.registry.calls.size(), 6u);
 }
 
 TEST_F(Foundation, EnableLuaReadsAsANumber) {
@@ -338,8 +340,8 @@ TEST_F(Foundation, EnableLuaReadsAsANumber) {
         {"missing", std::nullopt, 0},
     };
     for (const Case& c : cases) {
-        sim.registry.values.clear();
-        if (c.value) sim.registry.Set(kPolicyKey, "EnableLUA", *c.value);
+        sim.registry = sim::SimRegistry();
+        if (c.value) sim.registry.Set(RegRoot::LocalMachine, kPolicyKey, "EnableLUA", *c.value);
         KWWindowsClass w;
         EXPECT_EQ(w.VISTAHASUAC, c.expected) << c.label;
     }

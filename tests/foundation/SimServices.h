@@ -2,48 +2,20 @@
 // and removed again after it.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "platform/Registry.h"
 #include "platform/Services.h"
 #include "platform/sim/SimFileSystem.h"
 #include "platform/sim/SimLog.h"
+#include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimSystem.h"
 #include "platform/sim/SimWindowSystem.h"
 
 namespace tolvane::testing {
-
-// Registry values that a test lays out, and the reads it receives.
-class TestRegistry : public Registry {
-  public:
-    std::int32_t WriteValue(RegRoot, const std::string&, const std::string&,
-                            const RegistryValue&) override {
-        return 5;  // the utility classes never write
-    }
-    std::optional<RegistryValue> ReadValue(RegRoot root, const std::string& keyPath,
-                                           const std::string& name, std::uint32_t access) override {
-        reads.push_back({root, keyPath, name, access});
-        auto it = values.find(keyPath + "|" + name);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    }
-    void Set(const std::string& keyPath, const std::string& name, const RegistryValue& value) {
-        values[keyPath + "|" + name] = value;
-    }
-    struct Read {
-        RegRoot root;
-        std::string keyPath;
-        std::string name;
-        std::uint32_t access;
-    };
-    std::vector<Read> reads;
-    std::map<std::string, RegistryValue> values;
-};
 
 inline RegistryValue Dword(std::uint32_t n) {
     return RegistryValue{RegType::Dword,
@@ -63,6 +35,7 @@ struct SimServices {
     SimServices() : shell(&system) {
         system.log = &log;
         shell.log = &log;
+        registry.log = &log;
         Services s;
         s.system = &system;
         s.registry = &registry;
@@ -75,7 +48,7 @@ struct SimServices {
 
     sim::SimLog log;
     sim::SimSystem system;
-    TestRegistry registry;
+    sim::SimRegistry registry;
     sim::SimFileSystem files;
     sim::SimShell shell;
     sim::SimWindowSystem windows;
