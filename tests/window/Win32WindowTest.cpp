@@ -10,11 +10,9 @@
 
 #include "platform/Services.h"
 #include "platform/Text.h"
-#include "platform/win32/Win32System.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "shell/KWShellClass.h"
-#include "tests/foundation/SimServices.h"
-#include "tests/window/DebugListener.h"
+#include "tests/foundation/DebugListener.h"
+#include "tests/foundation/Win32Services.h"
 #include "tests/window/FakeWindow.h"
 #include "window/KWWindowPlacementClass.h"
 
@@ -36,21 +34,11 @@ std::string HostPath() {
 
 class Win32Windows : public ::testing::Test {
   protected:
-    Win32Windows() {
-        Services s;
-        s.system = &system;
-        s.registry = &registry;
-        s.windows = &windows;
-        s.currentWindow = &window;
-        saved = Install(s);
-    }
-    ~Win32Windows() override { Install(saved); }
+    Win32Windows() : windows(real.windows) { Current().currentWindow = &window; }
 
-    win32::Win32System system;
-    testing::TestRegistry registry;  // the utility classes only read the UAC policy
-    win32::Win32WindowSystem windows;
+    testing::Win32Services real;
+    WindowSystem& windows;
     test::FakeWindow window;
-    Services saved;
 };
 
 TEST_F(Win32Windows, MonitorsOfTheDisplay) {
@@ -152,7 +140,7 @@ TEST_F(HostedWindow, FoundByTitleAndByProgram) {
 }
 
 TEST_F(Win32Windows, PositionReportReachesTheDebugOutput) {
-    test::DebugListener listener;
+    testing::DebugListener listener;
     ASSERT_TRUE(listener.Ready());
     window.x = 40;
     window.y = 30;
@@ -162,7 +150,15 @@ TEST_F(Win32Windows, PositionReportReachesTheDebugOutput) {
         KWShellClass shell;
         shell.DebugWindowInfo("Wine test   ");
     }
-    const std::vector<std::string> lines = listener.WaitFor(14, 10s);
+    // This process's lines, once all fourteen arrived.
+    std::vector<std::string> lines;
+    for (auto end = std::chrono::steady_clock::now() + 10s;
+         lines.size() < 14 && std::chrono::steady_clock::now() < end; Sleep(20)) {
+        lines.clear();
+        for (const testing::DebugListener::Line& l : listener.Lines()) {
+            if (l.processId == GetCurrentProcessId()) lines.push_back(l.text);
+        }
+    }
     // The construction of the shell object sends nothing; the report is all.
     ASSERT_EQ(lines.size(), 14u);
     EXPECT_EQ(lines[0], "");
