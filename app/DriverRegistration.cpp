@@ -57,21 +57,6 @@ std::string StatusText(std::int32_t status) {
 
 }  // namespace
 
-RegistryValue StringValue(const std::string& s) {
-    RegistryValue v;
-    v.type = RegType::String;
-    v.data.assign(s.begin(), s.end());
-    v.data.push_back(0);
-    return v;
-}
-
-RegistryValue DwordValue(std::uint32_t n) {
-    RegistryValue v;
-    v.type = RegType::Dword;
-    for (int i = 0; i < 4; ++i) v.data.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
-    return v;
-}
-
 std::vector<RegistryWrite> DriverWrites(const std::string& driverName,
                                         const std::string& odbcPath) {
     std::string name = text::TrimRight(driverName);

@@ -25,11 +25,6 @@ struct RegistryWrite {
     }
 };
 
-// A REG_SZ value: the characters and one zero byte.
-RegistryValue StringValue(const std::string& text);
-// A REG_DWORD value: 32 bits, little-endian.
-RegistryValue DwordValue(std::uint32_t number);
-
 // The writes for a driver name and DLL path, in the order they are made:
 // the six values of the driver's key, then its entry in "ODBC Drivers".
 std::vector<RegistryWrite> DriverWrites(const std::string& driverName, const std::string& odbcPath);

@@ -24,6 +24,11 @@ struct RegistryValue {
     std::vector<std::uint8_t> data;  // exactly as stored: REG_SZ with its zero byte
 };
 
+// A string value (REG_SZ, or REG_EXPAND_SZ): the characters and one zero byte.
+RegistryValue StringValue(const std::string& text, RegType type = RegType::String);
+// A REG_DWORD value: 32 bits, little-endian.
+RegistryValue DwordValue(std::uint32_t number);
+
 class Registry {
   public:
     virtual ~Registry() = default;

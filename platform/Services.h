@@ -33,4 +33,16 @@ struct Services {
 Services Install(const Services& services);
 Services& Current();
 
+// Installs services for as long as it lives, then puts the previous ones back.
+class ScopedServices {
+  public:
+    explicit ScopedServices(const Services& services) : previous_(Install(services)) {}
+    ~ScopedServices() { Install(previous_); }
+    ScopedServices(const ScopedServices&) = delete;
+    ScopedServices& operator=(const ScopedServices&) = delete;
+
+  private:
+    Services previous_;
+};
+
 }  // namespace tolvane

@@ -12,13 +12,7 @@
 #include "app/DriverRegistration.h"
 #include "platform/IniFile.h"
 #include "platform/Services.h"
-#include "platform/sim/SimDialogs.h"
-#include "platform/sim/SimFileSystem.h"
-#include "platform/sim/SimLog.h"
-#include "platform/sim/SimRegistry.h"
-#include "platform/sim/SimShell.h"
-#include "platform/sim/SimSystem.h"
-#include "platform/sim/SimWindowSystem.h"
+#include "platform/sim/SimPlatform.h"
 #include "tests/platform/TempDir.h"
 
 namespace tolvane {
@@ -70,15 +64,9 @@ class LoggedIni : public IniFile {
     sim::SimLog& log_;
 };
 
-class AppFixture : public ::testing::Test {
+class AppFixture : public ::testing::Test, protected sim::SimPlatform {
   protected:
-    AppFixture() : ini(dir.Path(), log), shell(&system) {
-        registry.log = &log;
-        dialogs.log = &log;
-        dialogs.files = &files;
-        dialogs.mainWindow.log = &log;
-        dialogs.mainWindow.windows = &windows;
-        shell.log = &log;
+    AppFixture() : ini(dir.Path(), log), installed_(WithIni()) {
         windows.log = &log;
         files.AddFolder("C:\\Work");
         files.AddFolder("C:\\Drivers");
@@ -93,17 +81,7 @@ class AppFixture : public ::testing::Test {
                            "\\\\.\\DISPLAY1");
         windows.AddMonitor(0x1002, Rect{-1280, 0, 0, 1024}, Rect{-1280, 0, 0, 1024}, 0,
                            "\\\\.\\DISPLAY2");
-        Services services;
-        services.registry = &registry;
-        services.profile = &ini;
-        services.dialogs = &dialogs;
-        services.system = &system;
-        services.files = &files;
-        services.shell = &shell;
-        services.windows = &windows;
-        previous_ = Install(services);
     }
-    ~AppFixture() override { Install(previous_); }
 
     // The log without the entries of the environment probes and the
     // monitor check's questions, which other tests cover.
@@ -120,18 +98,16 @@ class AppFixture : public ::testing::Test {
         return out;
     }
 
-    sim::SimLog log;
     TempDir dir;
     LoggedIni ini;
-    sim::SimRegistry registry;
-    sim::SimDialogs dialogs;
-    sim::SimSystem system;
-    sim::SimFileSystem files;
-    sim::SimShell shell;
-    sim::SimWindowSystem windows;
 
   private:
-    Services previous_;
+    Services WithIni() {
+        Services s = AsServices();
+        s.profile = &ini;
+        return s;
+    }
+    ScopedServices installed_;
 };
 
 }  // namespace tolvane::testing

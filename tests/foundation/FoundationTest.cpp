@@ -9,10 +9,8 @@
 namespace tolvane {
 namespace {
 
-using testing::Dword;
 using testing::kPolicyKey;
 using testing::SimServices;
-using testing::Sz;
 
 class Foundation : public ::testing::Test {
   protected:
@@ -275,7 +273,7 @@ TEST_F(Foundation, DestructionStepsReleaseEveryListAndText) {
 TEST_F(Foundation, ProbesGatherTheFacts) {
     sim.system.moduleFileName = "C:\\Tools\\app.exe";
     sim.system.version = OsVersion{6, 1, 7601, 2, "Service Pack 1"};
-    sim.registry.Set(RegRoot::LocalMachine, kPolicyKey, "EnableLUA", Dword(1));
+    sim.registry.Set(RegRoot::LocalMachine, kPolicyKey, "EnableLUA", DwordValue(1));
     KWWindowsClass w;
     EXPECT_EQ(w.EXENAME, "C:\\Tools\\app.exe");
     EXPECT_EQ(w.PROGPATH, "C:\\Tools");
@@ -327,14 +325,14 @@ TEST_F(Foundation, EnableLuaReadsAsANumber) {
         int expected;
     };
     const Case cases[] = {
-        {"dword 1", Dword(1), 1},
-        {"dword 0", Dword(0), 0},
-        {"dword 257, low 8 bits", Dword(257), 1},
-        {"dword all bits, unsigned", Dword(0xFFFFFFFFu), 255},
-        {"string", Sz("1"), 1},
-        {"expandable string", Sz("2", RegType::ExpandString), 2},
-        {"string not a number", Sz("yes"), 0},
-        {"empty string", Sz(""), 0},
+        {"dword 1", DwordValue(1), 1},
+        {"dword 0", DwordValue(0), 0},
+        {"dword 257, low 8 bits", DwordValue(257), 1},
+        {"dword all bits, unsigned", DwordValue(0xFFFFFFFFu), 255},
+        {"string", StringValue("1"), 1},
+        {"expandable string", StringValue("2", RegType::ExpandString), 2},
+        {"string not a number", StringValue("yes"), 0},
+        {"empty string", StringValue(""), 0},
         {"binary", RegistryValue{RegType::Binary, {1, 0, 0, 0}}, 0},
         {"short dword", RegistryValue{RegType::Dword, {1}}, 0},
         {"missing", std::nullopt, 0},

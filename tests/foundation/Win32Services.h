@@ -2,32 +2,12 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32System.h"
-#include "platform/win32/Win32WindowSystem.h"
+#include "platform/win32/Win32Platform.h"
 
 namespace tolvane::testing {
 
-struct Win32Services {
-    Win32Services() {
-        Services s;
-        s.system = &system;
-        s.registry = &registry;
-        s.files = &files;
-        s.shell = &shell;
-        s.windows = &windows;
-        previous = Install(s);
-    }
-    ~Win32Services() { Install(previous); }
-
-    win32::Win32System system;
-    win32::Win32Registry registry;
-    win32::Win32FileSystem files;
-    win32::Win32Shell shell;
-    win32::Win32WindowSystem windows;
-    Services previous;
+struct Win32Services : win32::Win32Platform {
+    ScopedServices installed{AsServices()};
 };
 
 }  // namespace tolvane::testing

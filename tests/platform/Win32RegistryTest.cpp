@@ -44,18 +44,6 @@ Raw ReadRaw(const std::string& path, const std::string& name, REGSAM access) {
     return raw;
 }
 
-RegistryValue Sz(const std::string& text) {
-    RegistryValue v{RegType::String, std::vector<std::uint8_t>(text.begin(), text.end())};
-    v.data.push_back(0);
-    return v;
-}
-
-RegistryValue Dword(std::uint32_t n) {
-    return RegistryValue{RegType::Dword,
-                         {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                          static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)}};
-}
-
 std::vector<BYTE> Bytes(const std::string& s, bool zero) {
     std::vector<BYTE> b(s.begin(), s.end());
     if (zero) b.push_back(0);
@@ -65,9 +53,10 @@ std::vector<BYTE> Bytes(const std::string& s, bool zero) {
 TEST(Win32Registry, WritesLandInTheViewOf32BitProgramsWithTheirExactBytes) {
     Win32Registry registry;
     const std::string key = kBase + "Tolvane Adapter View";
-    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "Driver", Sz("C:\\d\\c4otSDX.dll")),
+    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "Driver",
+                                  StringValue("C:\\d\\c4otSDX.dll")),
               ERROR_SUCCESS);
-    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "UsageCount", Dword(1)),
+    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "UsageCount", DwordValue(1)),
               ERROR_SUCCESS);
 
     Raw sz = ReadRaw(key, "Driver", KEY_WOW64_32KEY);
@@ -92,8 +81,10 @@ TEST(Win32Registry, WritesLandInTheViewOf32BitProgramsWithTheirExactBytes) {
 TEST(Win32Registry, CreatesMissingParentsAndOverwritesValues) {
     Win32Registry registry;
     const std::string key = kBase + "Tolvane Adapter Deep\\One\\Two";
-    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "APILevel", Sz("1")), ERROR_SUCCESS);
-    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "APILevel", Sz("2")), ERROR_SUCCESS);
+    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "APILevel", StringValue("1")),
+              ERROR_SUCCESS);
+    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "APILevel", StringValue("2")),
+              ERROR_SUCCESS);
     Raw raw = ReadRaw(key, "APILevel", KEY_WOW64_32KEY);
     ASSERT_TRUE(raw.found);
     EXPECT_EQ(raw.data, Bytes("2", true));
@@ -102,7 +93,7 @@ TEST(Win32Registry, CreatesMissingParentsAndOverwritesValues) {
 TEST(Win32Registry, DropsTrailingSpacesOfKeyAndValueName) {
     Win32Registry registry;
     ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, kBase + " Tolvane Adapter Spaces  ",
-                                  "Setup  ", Sz("x")),
+                                  "Setup  ", StringValue("x")),
               ERROR_SUCCESS);
     // Leading spaces stay, trailing ones go.
     EXPECT_TRUE(ReadRaw(kBase + " Tolvane Adapter Spaces", "Setup", KEY_WOW64_32KEY).found);
@@ -113,14 +104,15 @@ TEST(Win32Registry, ReportsTheStatusOfAFailedWrite) {
     Win32Registry registry;
     // No such predefined key: the system's own status comes back.
     auto bogus = static_cast<RegRoot>(0x80000099u);
-    EXPECT_EQ(registry.WriteValue(bogus, kBase + "Tolvane Adapter Fail", "Driver", Sz("x")),
-              ERROR_INVALID_HANDLE);
+    EXPECT_EQ(
+        registry.WriteValue(bogus, kBase + "Tolvane Adapter Fail", "Driver", StringValue("x")),
+        ERROR_INVALID_HANDLE);
 }
 
 TEST(Win32Registry, ReadsBackWhatItWroteInTheViewAsked) {
     Win32Registry registry;
     const std::string key = kBase + "Tolvane Adapter Read";
-    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "FileExtns", Sz("*.tps")),
+    ASSERT_EQ(registry.WriteValue(RegRoot::LocalMachine, key, "FileExtns", StringValue("*.tps")),
               ERROR_SUCCESS);
     auto got =
         registry.ReadValue(RegRoot::LocalMachine, key, "FileExtns", KEY_READ | KEY_WOW64_32KEY);
