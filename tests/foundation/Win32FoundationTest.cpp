@@ -8,18 +8,15 @@
 
 #include "foundation/KWWindowsClass.h"
 #include "platform/Text.h"
+#include "tests/WinTestSupport.h"
 #include "tests/foundation/DebugListener.h"
 #include "tests/foundation/Win32Services.h"
 
 namespace tolvane {
 namespace {
 
-std::string ThisFolder() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path);
-    return s.substr(0, s.find_last_of('\\'));
-}
+using testing::SystemText;
+using testing::ThisFolder;
 
 std::string ProbePath() { return ThisFolder() + "\\foundation_probe.exe"; }
 
@@ -149,14 +146,6 @@ TEST(Win32Foundation, VersionIsTheRunningSystems) {
               std::to_string(info.dwMajorVersion) + "." + std::to_string(info.dwMinorVersion));
     EXPECT_FALSE(w.COMPUTERNAME.Value().empty());
     EXPECT_FALSE(w.USERNAME.Value().empty());
-}
-
-std::string SystemText(DWORD code) {
-    char buffer[256] = {};
-    DWORD n = ::FormatMessageA(
-        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK,
-        nullptr, code, 0, buffer, sizeof buffer, nullptr);
-    return std::string(buffer, n);
 }
 
 TEST(Win32Foundation, ApiErrorTextIsWindowsOwn) {

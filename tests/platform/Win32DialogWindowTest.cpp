@@ -9,19 +9,13 @@
 #include <vector>
 
 #include "app/resource.h"
-#include "platform/win32/Win32DialogWindow.h"
-#include "platform/win32/Win32Dialogs.h"
+#include "tests/platform/OpenMainWindow.h"
 
 namespace tolvane::win32 {
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public testing::OpenMainWindow {
   protected:
-    void SetUp() override {
-        window_ = dialogs_.CreateMainWindow();
-        ASSERT_TRUE(window_->Open());
-        hwnd_ = static_cast<Win32DialogWindow&>(*window_).Window();
-    }
     HWND Item(int control) const { return ::GetDlgItem(hwnd_, control); }
     LONG Style(int control) const { return ::GetWindowLongA(Item(control), GWL_STYLE); }
 
@@ -53,9 +47,6 @@ class MainWindow : public ::testing::Test {
         if (watched_ != nullptr) watched_->window_->Close();
     }
 
-    Win32Dialogs dialogs_{::GetModuleHandleA(nullptr)};
-    std::unique_ptr<DialogWindow> window_;
-    HWND hwnd_ = nullptr;
     static MainWindow* watched_;
 };
 MainWindow* MainWindow::watched_ = nullptr;

@@ -7,38 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
 
-#include "platform/win32/Win32DialogWindow.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "tests/WinTestSupport.h"
+#include "tests/platform/OpenMainWindow.h"
 #include "tests/platform/TempDir.h"
 
 namespace tolvane::win32 {
 namespace {
-
-using namespace std::chrono_literals;
-
-struct Search {
-    HWND skip;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwnDialog(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<Search*>(p);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(w, &pid);
-    char klass[16] = {};
-    ::GetClassNameA(w, klass, sizeof klass);
-    if (pid == ::GetCurrentProcessId() && w != s->skip && std::string(klass) == "#32770" &&
-        ::IsWindowVisible(w)) {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Waits on its own thread for a dialog of this process other than `skip`,
 // hands it to `answer`, and so lets the modal call on the test's thread return.
@@ -46,15 +25,15 @@ class Answerer {
   public:
     Answerer(HWND skip, std::function<void(HWND)> answer)
         : thread_([this, skip, answer] {
-              auto end = std::chrono::steady_clock::now() + 20s;
-              Search s{skip, nullptr};
-              while (s.found == nullptr && std::chrono::steady_clock::now() < end) {
-                  ::Sleep(20);
-                  ::EnumWindows(&FindOwnDialog, reinterpret_cast<LPARAM>(&s));
+              HWND found = nullptr;
+              if (!testing::WaitFor([&] {
+                      return (found = testing::FindDialogOf(::GetCurrentProcessId(), skip)) !=
+                             nullptr;
+                  })) {
+                  return;
               }
-              if (s.found == nullptr) return;
               seen_ = true;
-              answer(s.found);
+              answer(found);
           }) {}
     ~Answerer() {
         if (thread_.joinable()) thread_.join();
@@ -75,17 +54,7 @@ std::string Text(HWND w) {
     return text;
 }
 
-class Win32DialogsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        window_ = dialogs_.CreateMainWindow();
-        ASSERT_TRUE(window_->Open());
-        main_ = static_cast<Win32DialogWindow&>(*window_).Window();
-    }
-    Win32Dialogs dialogs_{::GetModuleHandleA(nullptr)};
-    std::unique_ptr<DialogWindow> window_;
-    HWND main_ = nullptr;
-};
+class Win32DialogsTest : public testing::OpenMainWindow {};
 
 TEST_F(Win32DialogsTest, AMessageBoxBreaksLinesAtBarsAndBelongsToTheMainWindow) {
     struct Row {
@@ -93,36 +62,27 @@ TEST_F(Win32DialogsTest, AMessageBoxBreaksLinesAtBarsAndBelongsToTheMainWindow) 
         bool shown;
     };
     for (Row row : {Row{MessageIcon::Error, true}, Row{MessageIcon::None, false}}) {
-        std::string caption, text;
-        HWND owner = nullptr;
-        bool icon = false;
-        Answerer answer(main_, [&](HWND box) {
-            caption = Text(box);
-            char t[512] = {};
-            ::GetDlgItemTextA(box, 0xFFFF, t, sizeof t);
-            text = t;
-            owner = ::GetWindow(box, GW_OWNER);
-            for (HWND c = ::GetWindow(box, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
-                if (::IsWindowVisible(c) && ::SendMessageA(c, STM_GETICON, 0, 0) != 0) icon = true;
-            }
-            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        testing::Box box;
+        Answerer answer(hwnd_, [&](HWND found) {
+            box = testing::ReadBox(found);
+            testing::PressOk(found);
         });
         dialogs_.ShowMessage("The driver could not be written to the registry.|Access denied.",
                              "ERROR:  Driver Not Registered!", row.icon, MessageButtons::Ok);
         ASSERT_TRUE(answer.Seen());
-        EXPECT_EQ(caption, "ERROR:  Driver Not Registered!");
-        EXPECT_EQ(text, "The driver could not be written to the registry.\r\nAccess denied.");
-        EXPECT_EQ(owner, main_);
-        EXPECT_EQ(icon, row.shown);
+        EXPECT_EQ(box.caption, "ERROR:  Driver Not Registered!");
+        EXPECT_EQ(box.text, "The driver could not be written to the registry.\r\nAccess denied.");
+        EXPECT_EQ(box.owner, hwnd_);
+        EXPECT_EQ(box.icon, row.shown);
     }
 }
 
 TEST_F(Win32DialogsTest, WithoutItsWindowAMessageBoxHasNoOwner) {
     window_->Destroy();
-    HWND owner = main_;
+    HWND owner = hwnd_;
     Answerer answer(nullptr, [&](HWND box) {
         owner = ::GetWindow(box, GW_OWNER);
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        testing::PressOk(box);
     });
     dialogs_.ShowMessage("text", "caption", MessageIcon::None, MessageButtons::Ok);
     ASSERT_TRUE(answer.Seen());
@@ -164,7 +124,7 @@ TEST_F(FileDialog, OpensInTheWorkingFolderWithTheFirstTypeAndGivesTheChosenPath)
     std::string title, folder, firstType, secondType;
     LRESULT types = 0, selected = -1;
     HWND owner = nullptr;
-    Answerer answer(main_, [&](HWND dlg) {
+    Answerer answer(hwnd_, [&](HWND dlg) {
         title = Text(dlg);
         owner = ::GetWindow(dlg, GW_OWNER);
         char buffer[MAX_PATH] = {};
@@ -183,7 +143,7 @@ TEST_F(FileDialog, OpensInTheWorkingFolderWithTheFirstTypeAndGivesTheChosenPath)
     FileDialogResult result = dialogs_.AskOpenFile(BrowseSettings());
     ASSERT_TRUE(answer.Seen());
     EXPECT_EQ(title, "Select Topspeed ODBC driver");
-    EXPECT_EQ(owner, main_);
+    EXPECT_EQ(owner, hwnd_);
     EXPECT_EQ(folder, here_);
     EXPECT_EQ(types, 2);
     EXPECT_EQ(selected, 0);
@@ -194,7 +154,7 @@ TEST_F(FileDialog, OpensInTheWorkingFolderWithTheFirstTypeAndGivesTheChosenPath)
 }
 
 TEST_F(FileDialog, CancelledGivesNoPath) {
-    Answerer answer(main_, [&](HWND dlg) { ::PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); });
+    Answerer answer(hwnd_, [&](HWND dlg) { ::PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); });
     FileDialogResult result = dialogs_.AskOpenFile(BrowseSettings());
     ASSERT_TRUE(answer.Seen());
     EXPECT_TRUE(result.cancelled);

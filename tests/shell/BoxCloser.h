@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/WinTestSupport.h"
+
 namespace tolvane::testing {
 
 class BoxCloser {
@@ -29,12 +31,7 @@ class BoxCloser {
 
   private:
     static BOOL CALLBACK Visit(HWND window, LPARAM self) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        char cls[64] = {};
-        ::GetClassNameA(window, cls, sizeof cls);
-        if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
-            std::string(cls) == "#32770") {
+        if (IsVisibleDialogOf(window, ::GetCurrentProcessId())) {
             reinterpret_cast<BoxCloser*>(self)->Close(window);
         }
         return TRUE;
@@ -58,7 +55,7 @@ class BoxCloser {
         }
         // As a user pressing OK, once the box has settled.
         ::Sleep(300);
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        PressOk(box);
         ::Sleep(200);
     }
     void Run() {

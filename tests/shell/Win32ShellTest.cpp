@@ -2,36 +2,27 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <fstream>
 #include <string>
 
 #include "platform/Text.h"
 #include "shell/KWShellClass.h"
+#include "tests/WinTestSupport.h"
 #include "tests/foundation/Win32Services.h"
 #include "tests/shell/BoxCloser.h"
 
 namespace tolvane {
 namespace {
 
-std::string ThisFolder() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path);
-    return s.substr(0, s.find_last_of('\\'));
-}
+using testing::Is64BitWindows;
+using testing::SystemText;
+using testing::ThisFolder;
 
 std::string ShortForm(const std::string& path) {
     char buffer[MAX_PATH] = {};
     DWORD n = ::GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
     return n == 0 || n >= MAX_PATH ? path : std::string(buffer, n);
-}
-
-std::string SystemText(DWORD code) {
-    char buffer[256] = {};
-    DWORD n = ::FormatMessageA(
-        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK,
-        nullptr, code, 0, buffer, sizeof buffer, nullptr);
-    return std::string(buffer, n);
 }
 
 class Win32Shell : public ::testing::Test {
@@ -45,12 +36,12 @@ class Win32Shell : public ::testing::Test {
 
     // The helper's command line and working directory, once it has written them.
     bool ReadReport(std::string& commandLine, std::string& folder) {
-        for (int i = 0; i < 200; ++i) {
-            std::ifstream in(report_);
-            if (std::getline(in, commandLine) && std::getline(in, folder)) return true;
-            ::Sleep(50);
-        }
-        return false;
+        return testing::WaitFor(
+            [&] {
+                std::ifstream in(report_);
+                return std::getline(in, commandLine) && std::getline(in, folder);
+            },
+            std::chrono::seconds(10), std::chrono::milliseconds(50));
     }
 
     testing::Win32Services services;
@@ -103,12 +94,6 @@ TEST_F(Win32Shell, FailedStartRecordsWindowsOwnErrorCodeAndText) {
     EXPECT_EQ(shell.LASTAPIERRORCODE, ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(shell.LASTAPIERROR.Value(),
               "KWShellClass.KWRun: " + text::TrimRight(SystemText(ERROR_FILE_NOT_FOUND)));
-}
-
-bool Is64BitWindows() {
-    char folder[MAX_PATH] = {};
-    // Only 64-bit Windows has a WOW64 system folder.
-    return ::GetSystemWow64DirectoryA(folder, MAX_PATH) != 0;
 }
 
 TEST_F(Win32Shell, Wow64AndSystemFoldersMatchThePrefix) {

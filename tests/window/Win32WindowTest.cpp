@@ -11,6 +11,7 @@
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "shell/KWShellClass.h"
+#include "tests/WinTestSupport.h"
 #include "tests/foundation/DebugListener.h"
 #include "tests/foundation/Win32Services.h"
 #include "tests/window/FakeWindow.h"
@@ -25,12 +26,7 @@ Handle ToHandle(HWND h) { return static_cast<Handle>(reinterpret_cast<std::intpt
 HWND ToHwnd(Handle h) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(h)); }
 
 // The window host is built beside this test program.
-std::string HostPath() {
-    char buffer[MAX_PATH * 2] = {};
-    DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    std::string self(buffer, n);
-    return self.substr(0, self.find_last_of('\\') + 1) + "window_host.exe";
-}
+std::string HostPath() { return testing::ThisFolder() + "\\window_host.exe"; }
 
 class Win32Windows : public ::testing::Test {
   protected:
@@ -79,17 +75,12 @@ class HostedWindow : public Win32Windows {
     void SetUp() override {
         hostPath = HostPath();
         title = "Tolvane Window Probe " + std::to_string(GetCurrentProcessId());
-        std::string command = "\"" + hostPath + "\" \"" + title + "\"";
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        ASSERT_TRUE(CreateProcessA(hostPath.c_str(), &command[0], nullptr, nullptr, FALSE, 0,
-                                   nullptr, nullptr, &si, &process))
+        ASSERT_TRUE(testing::StartProgram(hostPath, " \"" + title + "\"", nullptr, process))
             << hostPath;
         CloseHandle(process.hThread);
-        for (auto end = std::chrono::steady_clock::now() + 20s;
-             host == nullptr && std::chrono::steady_clock::now() < end; Sleep(50)) {
-            host = FindWindowA("TolvaneWindowHost", title.c_str());
-        }
+        testing::WaitFor(
+            [&] { return (host = FindWindowA("TolvaneWindowHost", title.c_str())) != nullptr; },
+            20s, 50ms);
         ASSERT_NE(host, nullptr) << "the host's window did not appear";
     }
     void TearDown() override {
@@ -152,13 +143,15 @@ TEST_F(Win32Windows, PositionReportReachesTheDebugOutput) {
     }
     // This process's lines, once all fourteen arrived.
     std::vector<std::string> lines;
-    for (auto end = std::chrono::steady_clock::now() + 10s;
-         lines.size() < 14 && std::chrono::steady_clock::now() < end; Sleep(20)) {
-        lines.clear();
-        for (const testing::DebugListener::Line& l : listener.Lines()) {
-            if (l.processId == GetCurrentProcessId()) lines.push_back(l.text);
-        }
-    }
+    testing::WaitFor(
+        [&] {
+            lines.clear();
+            for (const testing::DebugListener::Line& l : listener.Lines()) {
+                if (l.processId == GetCurrentProcessId()) lines.push_back(l.text);
+            }
+            return lines.size() >= 14;
+        },
+        10s);
     // The construction of the shell object sends nothing; the report is all.
     ASSERT_EQ(lines.size(), 14u);
     EXPECT_EQ(lines[0], "");
@@ -187,6 +180,7 @@ class PlacedWindow : public Win32Windows {
         ASSERT_NE(hwnd, nullptr);
         window.handle = ToHandle(hwnd);
         window.attributes.resize = true;
+        ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
     }
     void TearDown() override {
         if (hwnd != nullptr) DestroyWindow(hwnd);
@@ -204,11 +198,10 @@ class PlacedWindow : public Win32Windows {
         return r;
     }
     HWND hwnd = nullptr;
+    RECT work{};
 };
 
 TEST_F(PlacedWindow, FarOffTheScreenComesBackInsideTheWorkArea) {
-    RECT work{};
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
     PlaceAt(work.right + 5000, work.bottom + 5000);
     KWWindowPlacementClass placement;
     placement.FixWindowPosition();
@@ -222,8 +215,6 @@ TEST_F(PlacedWindow, FarOffTheScreenComesBackInsideTheWorkArea) {
 }
 
 TEST_F(PlacedWindow, InsideTheWorkAreaStaysPut) {
-    RECT work{};
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
     PlaceAt(work.left + 50, work.top + 60);
     KWWindowPlacementClass placement;
     placement.FixWindowPosition();
